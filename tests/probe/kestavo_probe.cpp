@@ -1,0 +1,118 @@
+// Looks at a running dialog from outside, for the end-to-end tests: finds the top-level
+// window by its title and prints what a user would see of it and of its controls (UTF-8).
+//
+//   kestavo_probe wait    TITLE [ms]   wait until the window exists (exit 1 on time-out)
+//   kestavo_probe gone    TITLE [ms]   wait until no such window exists
+//   kestavo_probe window  TITLE        x y width height visible enabled iconic (screen)
+//   kestavo_probe region  TITLE        left top right bottom of the window region, or "none"
+//   kestavo_probe control TITLE ID     visible enabled x y width height (dialog client)
+//   kestavo_probe text    TITLE ID     the control's text, exactly
+//   kestavo_probe center  TITLE ID     x y of the control's centre on the screen
+#include <windows.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+
+namespace {
+
+void Print(const std::wstring& text) {
+  int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+  std::string bytes(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size, nullptr, nullptr);
+  fwrite(bytes.data(), 1, bytes.size(), stdout);
+}
+
+HWND FindByTitle(const wchar_t* title) {
+  struct Search {
+    const wchar_t* title;
+    HWND found;
+  } search{title, nullptr};
+  EnumWindows(
+      [](HWND hwnd, LPARAM lp) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(lp);
+        wchar_t text[512];
+        if (GetWindowTextW(hwnd, text, 512) && wcscmp(text, s->title) == 0) {
+          s->found = hwnd;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+bool WaitFor(const wchar_t* title, DWORD ms, bool present) {
+  for (DWORD waited = 0;; waited += 50) {
+    if ((FindByTitle(title) != nullptr) == present) return true;
+    if (waited >= ms) return false;
+    Sleep(50);
+  }
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 3) return 2;
+  const std::wstring command = argv[1];
+  const wchar_t* title = argv[2];
+  const DWORD ms = argc > 3 ? wcstoul(argv[3], nullptr, 10) : 10000;
+  if (command == L"wait") return WaitFor(title, ms, true) ? 0 : 1;
+  if (command == L"gone") return WaitFor(title, ms, false) ? 0 : 1;
+
+  HWND dialog = FindByTitle(title);
+  if (!dialog) {
+    fwprintf(stderr, L"no window titled %ls\n", title);
+    return 1;
+  }
+  wchar_t line[256];
+  if (command == L"window") {
+    RECT r;
+    GetWindowRect(dialog, &r);
+    swprintf(line, 256, L"%ld %ld %ld %ld %d %d %d\n", r.left, r.top, r.right - r.left, r.bottom - r.top,
+             IsWindowVisible(dialog) ? 1 : 0, IsWindowEnabled(dialog) ? 1 : 0, IsIconic(dialog) ? 1 : 0);
+    Print(line);
+    return 0;
+  }
+  if (command == L"region") {
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    RECT box;
+    if (GetWindowRgn(dialog, region) == ERROR || GetRgnBox(region, &box) == ERROR) {
+      Print(L"none\n");
+    } else {
+      swprintf(line, 256, L"%ld %ld %ld %ld\n", box.left, box.top, box.right, box.bottom);
+      Print(line);
+    }
+    DeleteObject(region);
+    return 0;
+  }
+  if (argc < 4) return 2;
+  HWND control = GetDlgItem(dialog, _wtoi(argv[3]));
+  if (!control) {
+    fwprintf(stderr, L"no control %ls\n", argv[3]);
+    return 1;
+  }
+  if (command == L"control") {
+    RECT r;
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+    swprintf(line, 256, L"%d %d %ld %ld %ld %ld\n", IsWindowVisible(control) ? 1 : 0,
+             IsWindowEnabled(control) ? 1 : 0, r.left, r.top, r.right - r.left, r.bottom - r.top);
+    Print(line);
+    return 0;
+  }
+  if (command == L"center") {
+    RECT r;
+    GetWindowRect(control, &r);
+    swprintf(line, 256, L"%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    Print(line);
+    return 0;
+  }
+  if (command == L"text") {
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    Print(text);
+    return 0;
+  }
+  return 2;
+}
