@@ -60,7 +60,9 @@ bool CKestavoApp::InitInstance() {
   }
 
   CKestavoDlg dialog;
+  SetMainWindow(&dialog);
   dialog.m_strLangCode = m_strLangCode;
   dialog.DoModal();
+  SetMainWindow(nullptr);
   return false;
 }

@@ -7,12 +7,14 @@
 
 namespace fw {
 
+class Window;
+
 class Application {
  public:
-  Application() = default;
+  Application() { current_ = this; }
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
-  virtual ~Application() = default;
+  virtual ~Application() { current_ = nullptr; }
 
   // Called from wWinMain with what the system passed; returns the process exit code.
   int Run(HINSTANCE instance, const wchar_t* commandLine);
@@ -20,6 +22,11 @@ class Application {
   HINSTANCE Instance() const { return instance_; }
   // The command line after the program name, as the system handed it over.
   const std::wstring& CommandLine() const { return commandLine_; }
+
+  // The application's main window while it runs; null when there is no application object
+  // or it has no main window.
+  static const Window* MainWindow() { return current_ ? current_->mainWindow_ : nullptr; }
+  void SetMainWindow(const Window* window) { mainWindow_ = window; }
 
  protected:
   // Runs the program; its result says whether an application message loop should follow,
@@ -30,8 +37,10 @@ class Application {
   static void RegisterForRestart();
 
  private:
+  static inline Application* current_ = nullptr;
   HINSTANCE instance_ = nullptr;
   std::wstring commandLine_;
+  const Window* mainWindow_ = nullptr;
 };
 
 }  // namespace fw
