@@ -57,21 +57,22 @@ FRAME = (78, 78, 78)
 MID_GREY = (127, 127, 127)
 
 _font_cache = {}
+_fallback_noted = set()
 
 
 def font(weight, size):
     """Noto Sans, or DejaVu Sans when Noto is not installed."""
     for path in FONT_CHOICES[weight]:
-        if os.path.exists(path):
-            key = (path, size)
-            if key not in _font_cache:
-                _font_cache[key] = ImageFont.truetype(path, size)
-            if path != FONT_CHOICES[weight][0] and weight not in _font_cache:
-                _font_cache[weight] = True
-                print("note: %s missing, lettering drawn with %s; the result "
-                      "differs from the committed images"
-                      % (FONT_CHOICES[weight][0], path), file=sys.stderr)
-            return _font_cache[key]
+        if not os.path.exists(path):
+            continue
+        if path != FONT_CHOICES[weight][0] and weight not in _fallback_noted:
+            _fallback_noted.add(weight)
+            print("note: %s missing, lettering drawn with %s; the result "
+                  "differs from the committed images"
+                  % (FONT_CHOICES[weight][0], path), file=sys.stderr)
+        if (path, size) not in _font_cache:
+            _font_cache[(path, size)] = ImageFont.truetype(path, size)
+        return _font_cache[(path, size)]
     sys.exit("draw_artwork.py: no font found (looked for %s); install the "
              "Debian package fonts-noto-core or fonts-dejavu-core"
              % ", ".join(FONT_CHOICES[weight]))
@@ -199,6 +200,10 @@ def arrow_points(cx, top, bottom, head_w, shaft_w, head_h):
             (cx - sw, bottom), (cx - sw, base), (cx - hw, base)]
 
 
+def erode(mask, pixels):
+    return mask.filter(ImageFilter.MinFilter(2 * pixels + 1)) if pixels else mask
+
+
 def draw_chip_icon(size):
     """Square chip seen from above with a blue upward arrow on it.
 
@@ -208,49 +213,57 @@ def draw_chip_icon(size):
     u = size / 16.0
     img = Image.new("RGBA", (size, size), (0, 0, 0, 0))
     big = size >= 32
+    edge = max(1, rnd(u * 0.3))          # width of outlines, in pixels
 
     # Pins: three per side, two units wide, one unit apart.
     pins = Mask(size, size)
     for c in (4, 7, 10):
         p0, p1 = c * u, (c + 2) * u
-        pins.rrect(1 * u, p0, 15 * u, p1, 0)   # left and right rows
-        pins.rrect(p0, 1 * u, p1, 15 * u, 0)   # top and bottom rows
+        pins.rrect(1 * u, p0, 15 * u, p1, 0.25 * u)   # left and right rows
+        pins.rrect(p0, 1 * u, p1, 15 * u, 0.25 * u)   # top and bottom rows
     pin_mask = pins.get()
     body_outer = rrect_mask(size, size, 3 * u, 3 * u, 13 * u, 13 * u, 1.0 * u)
-    body_inner = rrect_mask(size, size, 3 * u + max(1, u * 0.5),
-                            3 * u + max(1, u * 0.5),
-                            13 * u - max(1, u * 0.5),
-                            13 * u - max(1, u * 0.5), 0.6 * u)
+    body_inner = erode(body_outer, edge)
 
     if big:
         # soft contact shadow for the larger sizes
-        shadow = soft_shadow(body_outer, (0, max(1, rnd(u * 0.4))),
-                             max(0.6, u * 0.5), 0.35)
-        paint(img, (0, 0, 0), shadow)
-    paint(img, vgradient(size, size, PIN_LIGHT, PIN_DARK,
-                         rnd(1 * u), rnd(15 * u)), pin_mask)
+        both = Image.composite(Image.new("L", img.size, 255), pin_mask,
+                               body_outer)
+        paint(img, (0, 0, 0), soft_shadow(both, (0, max(1, rnd(u * 0.3))),
+                                          max(0.6, u * 0.4), 0.30))
+        paint(img, (96, 100, 108), pin_mask)
+        paint(img, vgradient(size, size, PIN_LIGHT, PIN_DARK, rnd(1 * u),
+                             rnd(15 * u)), erode(pin_mask, edge))
+    else:
+        paint(img, (128, 132, 140), pin_mask)   # light pins vanish on grey
     paint(img, CHIP_EDGE, body_outer)
     paint(img, vgradient(size, size, CHIP_TOP, CHIP_BOTTOM,
                          rnd(3 * u), rnd(13 * u)), body_inner)
     if big:
-        # pin-1 marker
-        mark = Mask(size, size).ellipse(4.3 * u, 4.3 * u, 5.5 * u, 5.5 * u).get()
-        paint(img, (98, 104, 114), mark)
+        # a lit top edge and the pin-1 dimple
+        lower = Image.new("L", img.size, 0)
+        lower.paste(body_inner, (0, edge))
+        paint(img, (122, 128, 138), sub_mask(body_inner, lower))
+        paint(img, (100, 106, 116),
+              Mask(size, size).ellipse(4.1 * u, 4.1 * u, 5.3 * u,
+                                       5.3 * u).get())
 
-    # Arrow: a white halo keeps it readable on the dark body.
     if size <= 16:
-        pts = [(8, 3.5), (12, 8), (9.5, 8), (9.5, 12.5), (6.5, 12.5),
-               (6.5, 8), (4, 8)]
-        pts = [(x * u, y * u) for x, y in pts]
-    else:
-        pts = arrow_points(8 * u, 3.6 * u, 12.6 * u, 8.0 * u, 3.0 * u, 4.2 * u)
-    arrow = Mask(size, size).polygon(pts).get()
-    if big:
-        halo = arrow.filter(ImageFilter.MaxFilter(3 if size < 100 else 7))
-        halo = halo.filter(ImageFilter.GaussianBlur(max(0.5, u * 0.15)))
-        paint(img, (255, 255, 255), scale_mask(halo, 0.55))
-    paint(img, vgradient(size, size, BLUE_TOP, BLUE_BOTTOM,
-                         rnd(3.5 * u), rnd(12.5 * u)), arrow)
+        # pixel-fitted: a 6-pixel head on a 2-pixel shaft
+        pts = [(8, 4), (11.2, 8), (9, 8), (9, 12), (7, 12), (7, 8), (4.8, 8)]
+        arrow = Mask(size, size).polygon(pts).get()
+        paint(img, vgradient(size, size, BLUE_TOP, BLUE_BOTTOM, 4, 11), arrow)
+        return img
+    arrow = Mask(size, size).polygon(
+        arrow_points(8 * u, 4.2 * u, 11.9 * u, 6.4 * u, 2.6 * u,
+                     3.4 * u)).get()
+    fill = vgradient(size, size, BLUE_TOP, BLUE_BOTTOM, rnd(4.2 * u),
+                     rnd(11.9 * u))
+    if size >= 100:
+        # only the large icon has room for a rim
+        paint(img, BLUE_EDGE, arrow)
+        arrow = erode(arrow, edge - 1)
+    paint(img, fill, arrow)
     return img
 
 
@@ -306,48 +319,55 @@ def draw_bios_picture():
     paint(img, (236, 240, 245), label)
 
     # Blue arrow overlapping the body's right edge, with a white halo.
-    pts = arrow_points(68.5, 20, 66, 29, 11, 15)
+    pts = arrow_points(68, 20, 66, 27, 11, 14)
     arrow = Mask(W, H).polygon(pts).get()
     halo = arrow.filter(ImageFilter.MaxFilter(5))
     paint(img, (0, 0, 0), soft_shadow(halo, (1, 1), 1.5, 0.25))
     paint(img, (255, 255, 255), halo)
     paint(img, BLUE_EDGE, arrow)
     arrow_in = Mask(W, H).polygon(
-        arrow_points(68.5, 21.6, 65, 26.4, 9, 13.6)).get()
+        arrow_points(68, 21.6, 65, 24.4, 9, 12.7)).get()
     paint(img, vgradient(W, H, BLUE_TOP, BLUE_BOTTOM, 20, 66), arrow_in)
     # glossy highlight on the arrow's left half
-    gloss = Mask(W, H).polygon([(68.5, 22.5), (56.5, 34.6), (64.5, 34.6),
-                                (64.5, 64), (66.5, 64), (66.5, 34.6),
-                                (68.5, 24.5)]).get()
+    gloss = Mask(W, H).polygon([(68, 22.5), (57.6, 33.6), (63.5, 33.6),
+                                (63.5, 64), (66, 64), (66, 33.6),
+                                (68, 24.5)]).get()
     paint(img, (255, 255, 255), scale_mask(gloss, 0.22))
     return img
 
 
 # ---------------------------------------------------------------- lettering
 
-def draw_lettering(w, h, size, weight_parts, emboss):
+def draw_lettering(w, h, size, parts, emboss):
     """Text on a transparent ground, vertically centred on its ink.
 
-    weight_parts: list of (text, weight, colour) drawn one after another.
+    parts: (text, weight, colour) runs set one after another on a common
+    baseline.  The size shrinks from the one asked for until the line fits,
+    which only happens with the fallback font.
     """
-    fonts = [font(wt, size) for _, wt, _ in weight_parts]
-    # baseline-aligned layout: advance by each part's length
-    total, ink_top, ink_bottom = 0.0, 10 ** 6, -10 ** 6
-    for (text, _, _), f in zip(weight_parts, fonts):
-        l, t, r, b = f.getbbox(text)
-        ink_top, ink_bottom = min(ink_top, t), max(ink_bottom, b)
-        total += f.getlength(text)
     extra = 1 if emboss else 0
+    while True:
+        fonts = [font(wt, size) for _, wt, _ in parts]
+        total, ink_top, ink_bottom = 0.0, 10 ** 6, -10 ** 6
+        for (text, _, _), f in zip(parts, fonts):
+            _, t, _, b = f.getbbox(text)
+            ink_top, ink_bottom = min(ink_top, t), max(ink_bottom, b)
+            total += f.getlength(text)
+        if total <= w and ink_bottom - ink_top + extra <= h:
+            break
+        if size <= 8:
+            raise ValueError("lettering does not fit %d x %d" % (w, h))
+        size -= 1
     oy = rnd((h - extra - (ink_bottom - ink_top)) / 2.0) - ink_top
     img = Image.new("RGBA", (w, h), (0, 0, 0, 0))
-    if total > w:
-        raise ValueError("lettering does not fit: %.1f > %d" % (total, w))
     x = 0.0
     masks = []
-    for (text, _, colour), f in zip(weight_parts, fonts):
+    for (text, _, colour), f in zip(parts, fonts):
         masks.append((text_mask((w, h), text, f, (rnd(x), oy)), colour))
         x += f.getlength(text)
     if emboss:
+        # a faint white copy one row lower reads as lettering set into
+        # the grey title band
         for m, _ in masks:
             shifted = Image.new("L", (w, h), 0)
             shifted.paste(m, (0, 1))
@@ -677,11 +697,15 @@ def self_check(files):
         # IHDR: bit depth 8, colour type 6 (RGBA)
         ok = data[:8] == b"\x89PNG\r\n\x1a\n" and data[24:26] == b"\x08\x06"
         expect(ok, "%s: not an 8-bit RGBA PNG" % name)
+        if not ok:
+            continue
         img = Image.open(io.BytesIO(data))
         img.load()
         imgs[name] = img
         expect(img.size == size, "%s: size %s, want %s" % (name, img.size,
                                                           size))
+    if problems:
+        return problems     # pixel checks mean nothing on the wrong format
 
     skin = imgs["skin.png"].load()
     for y in range(4, 34):
@@ -773,17 +797,24 @@ def self_check(files):
 # ---------------------------------------------------------------- contact sheet
 
 def contact_sheet(files, path):
-    """The dialog as composed at run time, 2x, plus every button state."""
+    """The dialog as composed at run time, 2x, and every state picture."""
     def png(name):
         return Image.open(io.BytesIO(files[name])).convert("RGBA")
 
     def bmp(name):
         w, h, rows = read_bmp24(files[name])
         img = Image.new("RGB", (w, h))
-        for y in range(h):
-            for x in range(w):
-                img.putpixel((x, y), rows[y][x])
+        img.putdata([c for row in rows for c in row])
         return img
+
+    cap = font("regular", 12)
+
+    def caption(img, x, y, text, colour):
+        # as a single-line, centred DrawText lays it out in 120 x 30
+        asc, desc = cap.getmetrics()
+        tx = x + (120 - rnd(cap.getlength(text))) // 2
+        ImageDraw.Draw(img).text((tx, y + (30 - asc - desc) // 2), text,
+                                 font=cap, fill=colour)
 
     desk = Image.new("RGBA", (SKIN_W, SKIN_H), (58, 96, 134, 255))
     win = desk.copy()
@@ -791,23 +822,20 @@ def contact_sheet(files, path):
     win.alpha_composite(png("icon16.png"), (12, 12))
     win.alpha_composite(png("title.png"), (33, 14))
     win.alpha_composite(png("bios.png"), (34, 129))
-    top = bmp("band_top.bmp").resize((450, 60), Image.NEAREST)
-    win.paste(top, (9, 35))
-    bottom = bmp("band_bottom.bmp").resize((450, 51), Image.NEAREST)
-    win.paste(bottom, (9, 304))
+    win.paste(bmp("band_top.bmp").resize((450, 60), Image.NEAREST), (9, 35))
+    win.paste(bmp("band_bottom.bmp").resize((450, 51), Image.NEAREST),
+              (9, 304))
     win.alpha_composite(png("heading.png"), (34, 56))
     win.paste(bmp("separator.bmp"), (9, 95))
     d = ImageDraw.Draw(win)
     f = font("regular", 12)
-    d.rectangle([134, 130, 433, 174], fill=(255, 255, 255))
-    d.multiline_text((134, 130), "Keeps the system BIOS of this computer up "
-                     "to date.\nChoose Update to install the latest BIOS.",
-                     font=f, fill=(0, 0, 0))
+    d.multiline_text((134, 130), "Brings the system BIOS of this computer "
+                     "up to date.\nThe latest BIOS is fetched from the "
+                     "update service.", font=f, fill=(0, 0, 0))
     d.multiline_text((134, 190), "Installed version: P04ABC\n"
                      "Latest version: 05QX", font=f, fill=(0, 0, 0))
-    d.text((34, 250), "Click Update to install the new BIOS.", font=f,
+    d.text((34, 250), "Choose Update to install the latest BIOS.", font=f,
            fill=(0, 0, 0))
-    cap = font("regular", 12)
     for x, name, text, colour in ((68, "button_normal.png", "Update",
                                    (67, 67, 67)),
                                   (191, "button_hover.png", "Download",
@@ -815,49 +843,61 @@ def contact_sheet(files, path):
                                   (314, "button_disabled.png", "Close",
                                    (118, 118, 118))):
         win.alpha_composite(png(name), (x, 315))
-        l, t, r, b = cap.getbbox(text)
-        ImageDraw.Draw(win).text((x + (120 - (r - l)) // 2 - l,
-                                  315 + (30 - (b - t)) // 2 - t), text,
-                                 font=cap, fill=colour)
+        caption(win, x, 315, text, colour)
     win.alpha_composite(png("min_normal.png"), (422, 12))
     win.alpha_composite(png("close_hover.png"), (443, 12))
-    # the window region: inside 3..464 x 3..360 with a rounded corner
+    # the window region keeps 3..464 x 3..360 with rounded corners
     region = Image.new("L", (SKIN_W, SKIN_H), 0)
     ImageDraw.Draw(region).rounded_rectangle([3, 3, 464, 360], radius=1,
                                              fill=255)
     shown = Image.composite(win, desk, region)
 
-    sheet = Image.new("RGBA", (SKIN_W * 2 + 40, SKIN_H * 2 + 300),
+    sheet = Image.new("RGBA", (5 * 248 + 48, SKIN_H * 2 + 600),
                       (236, 238, 242, 255))
     sheet.paste(shown.resize((SKIN_W * 2, SKIN_H * 2), Image.NEAREST),
                 (20, 20))
+
+    # the five button states on the footer, as the program shows them
     y = SKIN_H * 2 + 40
+    footer = bmp("band_bottom.bmp").resize((5 * 124 + 4, 51), Image.NEAREST)
+    strip = footer.convert("RGBA").crop((0, 0, footer.size[0], 42))
+    for i, state in enumerate(("normal", "hover", "pressed", "disabled",
+                               "spare")):
+        x = 4 + i * 124
+        shift = 1 if state == "pressed" else 0
+        strip.alpha_composite(png("button_%s.png" % state), (x + shift,
+                                                             5 + shift))
+        caption(strip, x + shift, 5 + shift, state.capitalize(),
+                (118, 118, 118) if state == "disabled" else (67, 67, 67))
+    sheet.paste(strip.resize((strip.size[0] * 2, 84), Image.NEAREST),
+                (20, y))
+
+    # title-band buttons at 4x on the band's colour
+    y += 110
     x = 20
-    for state in ("normal", "hover", "pressed", "disabled", "spare"):
-        b = png("button_%s.png" % state)
-        tile = Image.new("RGBA", b.size, (180, 180, 180, 255))
-        tile.alpha_composite(b)
-        sheet.paste(tile.resize((240, 62), Image.NEAREST), (x, y))
-        x += 250 if x + 500 < sheet.size[0] else 0
-        if x == 20 or x + 240 > sheet.size[0]:
-            x, y = 20, y + 72
-    x, y = 20, y + 80
+    band = grey(215)
     for kind in ("min", "close"):
         for state in ("normal", "hover", "pressed", "disabled"):
-            b = png("%s_%s.png" % (kind, state))
-            tile = Image.new("RGBA", b.size, (214, 214, 214, 255))
-            tile.alpha_composite(b)
-            sheet.paste(tile.resize((64, 64), Image.NEAREST), (x, y))
-            x += 72
-    for s in ICON_SIZES[:3]:
-        icon = Image.open(io.BytesIO(files["icon16.png"])) if s == 16 else \
-            draw_chip_icon(s)
-        sheet.alpha_composite(icon.convert("RGBA").resize((s * 2, s * 2),
-                                                          Image.NEAREST),
-                              (x, y))
-        x += s * 2 + 8
-    sheet.alpha_composite(png("bios.png").resize((170, 142), Image.NEAREST),
-                          (x, y - 40))
+            tile = Image.new("RGBA", (18, 18), band + (255,))
+            shift = 1 if state == "pressed" else 0
+            tile.alpha_composite(png("%s_%s.png" % (kind, state)),
+                                 (1 + shift, 1 + shift))
+            sheet.paste(tile.resize((72, 72), Image.NEAREST), (x, y))
+            x += 80
+        x += 20
+
+    # the icon at every size (16 from icon16.png), and the BIOS picture
+    y += 100
+    x = 20
+    for s in ICON_SIZES:
+        icon = png("icon16.png") if s == 16 else draw_chip_icon(s)
+        zoom = 4 if s <= 16 else 2 if s <= 48 else 1
+        tile = Image.new("RGBA", (s, s), band + (255,))
+        tile.alpha_composite(icon)
+        sheet.paste(tile.resize((s * zoom, s * zoom), Image.NEAREST), (x, y))
+        x += s * zoom + 16
+    bios = png("bios.png")
+    sheet.alpha_composite(bios.resize((170, 142), Image.NEAREST), (x, y))
     sheet.convert("RGB").save(path)
 
 
