@@ -29,8 +29,9 @@ kestavo_wine_prefix() {
     wineserver -w </dev/null >/dev/null 2>&1
     touch "$WINEPREFIX/.kestavo-ready"
   fi
-  wineserver -p </dev/null >/dev/null 2>&1 &
-  disown 2>/dev/null || true
+  wineserver -p </dev/null >/dev/null 2>&1 || true
+  # Start the prefix's services now, with /dev/null, so no test program starts them instead.
+  wineboot </dev/null >/dev/null 2>&1 || true
 }
 
 # Gives DISPLAY a server: the caller's own display, or a private Xvfb on a free display number.
