@@ -42,6 +42,31 @@ struct PackageStream {
     }
 };
 
+// Sends the next piece of a package, at most one buffer, starting at `offset`.
+bool sendPiece(PackageStream& stream, size_t size, RequestLog& log, size_t offset, size_t length,
+               httplib::DataSink& sink)
+{
+    if (stream.buffer.empty())
+        stream.buffer.resize(kChunkSize);
+    size_t want = std::min(length, stream.buffer.size());
+    ssize_t got = ::pread(stream.fd, stream.buffer.data(), want, static_cast<off_t>(offset));
+    // A file that shrank mid-transfer: break the connection rather than send fewer
+    // bytes than Content-Length announced.
+    if (got <= 0)
+        return false;
+    auto n = static_cast<size_t>(got);
+    // Log before the last piece goes out, so the line is there by the time the
+    // client holds the whole package.
+    if (!t_line.written && offset + n == size) {
+        log.write(t_line.method, t_line.status, t_line.streamedBytes + n, t_line.target);
+        t_line.written = true;
+    }
+    if (!sink.write(stream.buffer.data(), n))
+        return false;
+    t_line.streamedBytes += n;
+    return true;
+}
+
 std::string_view pathOfTarget(std::string_view target)
 {
     return target.substr(0, target.find('?'));
@@ -103,6 +128,7 @@ void handlePackage(const ServiceSettings& settings, RequestLog& log, const httpl
         return;
 
     res.status = 200;
+    res.set_header("Accept-Ranges", "none");
     const auto size = static_cast<size_t>(st.st_size);
     if (size == 0) {
         // The library drops Content-Length for a provider of length 0.
@@ -111,25 +137,7 @@ void handlePackage(const ServiceSettings& settings, RequestLog& log, const httpl
     }
     res.set_content_provider(size, "application/octet-stream",
                              [stream, size, &log](size_t offset, size_t length, httplib::DataSink& sink) {
-                                 if (stream->buffer.empty())
-                                     stream->buffer.resize(kChunkSize);
-                                 size_t want = std::min(length, stream->buffer.size());
-                                 ssize_t got = ::pread(stream->fd, stream->buffer.data(), want, static_cast<off_t>(offset));
-                                 // A file that shrank mid-transfer: break the connection rather
-                                 // than send fewer bytes than Content-Length announced.
-                                 if (got <= 0)
-                                     return false;
-                                 auto n = static_cast<size_t>(got);
-                                 // Log before the last piece goes out, so the line is there by the
-                                 // time the client holds the whole package.
-                                 if (!t_line.written && offset + n == size) {
-                                     log.write(t_line.method, t_line.status, t_line.streamedBytes + n, t_line.target);
-                                     t_line.written = true;
-                                 }
-                                 if (!sink.write(stream->buffer.data(), n))
-                                     return false;
-                                 t_line.streamedBytes += n;
-                                 return true;
+                                 return sendPiece(*stream, size, log, offset, length, sink);
                              });
 }
 
@@ -182,6 +190,14 @@ void installService(httplib::Server& server, const ServiceSettings& settings, Co
                [&counts](const httplib::Request& req, httplib::Response& res) { handleSetCounts(counts, req, res); });
     server.Get("/upload/KestavoItem/.*", [settings, &log](const httplib::Request& req, httplib::Response& res) {
         handlePackage(settings, log, req, res);
+    });
+
+    // Range requests are answered in full, as HTTP allows: the library's range
+    // handling (0.11) announces wrong lengths for streamed bodies when a range ends
+    // past the file or starts beyond it. Nothing the program does asks for ranges.
+    server.set_pre_routing_handler([](const httplib::Request& req, httplib::Response&) {
+        const_cast<httplib::Request&>(req).ranges.clear();
+        return httplib::Server::HandlerResponse::Unhandled;
     });
 
     // Runs once the answer is complete but before any of it is sent: the line is on

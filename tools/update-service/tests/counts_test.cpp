@@ -91,13 +91,15 @@ TEST(UsageCount, AnsweredCountsSurviveSigkill)
                 }
             });
         }
-        while (answered < 300)
+        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        while (answered < 300 && std::chrono::steady_clock::now() < deadline)
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         svc.stop(SIGKILL);
         stop = true;
         for (auto& t : threads)
             t.join();
     }
+    ASSERT_GE(answered.load(), 300);
 
     // Requests in flight at the kill may have been committed without an answer.
     Counts counts = readCounts(data.path());

@@ -60,6 +60,16 @@ TEST(Package, ServedByteForByteWithContentLength)
         EXPECT_EQ(res->get_header_value("Content-Length"), std::to_string(sizes[i]));
         EXPECT_TRUE(res->body == randomBytes(sizes[i], static_cast<unsigned>(i)));
     }
+    // Ranges are not offered; a Range header still gets the whole package.
+    const std::string last = "/upload/KestavoItem/P" + std::to_string(std::size(sizes) - 1) + ".exe";
+    for (const char* range : {"bytes=100-199", "bytes=100-999999999999", "bytes=999999999999-", "bytes=-50"}) {
+        auto res = cli.Get(last, {{"Range", range}});
+        ASSERT_TRUE(res) << range;
+        EXPECT_EQ(res->status, 200) << range;
+        EXPECT_EQ(res->get_header_value("Content-Length"), std::to_string(sizes[std::size(sizes) - 1])) << range;
+        EXPECT_EQ(res->body.size(), sizes[std::size(sizes) - 1]) << range;
+    }
+
     auto spaced = cli.Get("/upload/KestavoItem/ITEM%2005QX.exe");
     ASSERT_TRUE(spaced);
     EXPECT_EQ(spaced->status, 200);
