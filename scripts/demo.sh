@@ -10,7 +10,6 @@ source "$root/scripts/wine-env.sh"
 had_display=0
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then had_display=1; fi
 kestavo_wine_prefix
-kestavo_display
 
 app="$KESTAVO_BUILD/demo/app"
 mkdir -p "$app"

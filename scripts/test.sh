@@ -9,7 +9,6 @@ bash "$root/scripts/build.sh"
 source "$root/scripts/wine-env.sh"
 trap kestavo_wine_stop EXIT
 KESTAVO_FRESH_PREFIX=1 kestavo_wine_prefix
-kestavo_display
 
 status=0
 ctest --test-dir "$KESTAVO_BUILD/win" --output-on-failure --timeout 900 || status=1

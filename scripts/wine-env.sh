@@ -1,5 +1,5 @@
 # Shared Wine set-up for the tests, the demo, the benchmarks and CI. Source it, then call
-# kestavo_wine_prefix (and kestavo_display for anything that opens a window).
+# kestavo_wine_prefix (which also makes sure there is a display).
 #   KESTAVO_BUILD   build folder (default: <repo>/build); the prefix lives in $KESTAVO_BUILD/wineprefix
 #   KESTAVO_FRESH_PREFIX=1   start from a new prefix (the test command does)
 
@@ -16,6 +16,9 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 # standard streams of whatever starts them first, so they get /dev/null here: a test runner
 # reading a pipe would otherwise wait for them for ever.
 kestavo_wine_prefix() {
+  # The prefix's desktop process is started by the first Wine program and keeps the display
+  # it found: there must be one before anything of Wine runs.
+  kestavo_display
   if [ "${KESTAVO_FRESH_PREFIX:-0}" = 1 ] && [ -d "$WINEPREFIX" ]; then
     wineserver -k >/dev/null 2>&1 || true
     rm -rf "$WINEPREFIX"

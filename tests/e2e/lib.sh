@@ -4,7 +4,6 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine-env.sh"
 kestavo_wine_prefix
-kestavo_display
 
 KESTAVO_EXE=$1
 PROBE_EXE=$2
