@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   # cross toolchain and build
-  cmake ninja-build g++ g++-mingw-w64-x86-64-posix mingw-w64 mingw-w64-tools googletest
+  cmake ninja-build pkg-config g++ g++-mingw-w64-x86-64-posix mingw-w64 mingw-w64-tools googletest
   # running the program and its tests
   wine wine64 xvfb xauth x11-utils x11-apps xdotool imagemagick
   # fonts for every text set (Korean, Chinese, Thai, Greek, Cyrillic)
