@@ -40,19 +40,33 @@ const char kUsage[] =
     "                      The first line on standard output is \"listening HOST:PORT\",\n"
     "                      then one line per request.\n"
     "  --data DIR          folder with catalogue.tsv, counts.db and upload/KestavoItem/\n"
-    "  --counts            print ItemNo<TAB>count for every counted item, then exit\n";
+    "  --counts            print ItemNo<TAB>count for every counted item, then exit\n"
+    "\n"
+    "Misbehaviour on demand, for tests:\n"
+    "  --fail-latest N     answer the first N latest-item requests with 503\n"
+    "  --cut-packages B    announce a package's full length but break the connection after B bytes\n";
 
 struct Options {
     std::optional<std::string> listen;
     std::optional<std::string> dataDir;
     bool counts = false;
     bool help = false;
+    unsigned failLatest = 0;
+    unsigned long long cutPackagesAt = 0;
 };
+
 
 class UsageError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+unsigned long long parseCount(const std::string& option, const std::string& text)
+{
+    if (text.empty() || text.size() > 18 || text.find_first_not_of("0123456789") != std::string::npos)
+        throw UsageError(option + " wants a number, got \"" + text + "\"");
+    return std::stoull(text);
+}
 
 Options parseArguments(int argc, char** argv)
 {
@@ -70,6 +84,10 @@ Options parseArguments(int argc, char** argv)
             opts.dataDir = value();
         else if (arg == "--counts")
             opts.counts = true;
+        else if (arg == "--fail-latest")
+            opts.failLatest = static_cast<unsigned>(std::min<unsigned long long>(parseCount(arg, value()), 1u << 30));
+        else if (arg == "--cut-packages")
+            opts.cutPackagesAt = parseCount(arg, value());
         else if (arg == "--help" || arg == "-h")
             opts.help = true;
         else
@@ -118,8 +136,9 @@ int printCounts(const fs::path& dataDir)
     return std::cout ? 0 : kExitFailure;
 }
 
-int serve(const ListenAddress& addr, const fs::path& dataDir)
+int serve(const ListenAddress& addr, const updsvc::ServiceSettings& settings)
 {
+    const fs::path& dataDir = settings.dataDir;
     if (!fs::exists(dataDir / "catalogue.tsv"))
         std::cerr << "kestavo-update-service: warning: " << (dataDir / "catalogue.tsv").string()
                   << " does not exist; GetContents answers 500 until it does\n";
@@ -143,7 +162,7 @@ int serve(const ListenAddress& addr, const fs::path& dataDir)
         int yes = 1;
         ::setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof(yes));
     });
-    updsvc::installService(server, updsvc::ServiceSettings{dataDir}, counts, log);
+    updsvc::installService(server, settings, counts, log);
 
     int port = addr.port;
     errno = 0;
@@ -195,7 +214,7 @@ int main(int argc, char** argv)
         }
         if (opts.counts)
             return printCounts(dataDir);
-        return serve(addr, dataDir);
+        return serve(addr, updsvc::ServiceSettings{dataDir, opts.failLatest, opts.cutPackagesAt});
     } catch (const UsageError& e) {
         std::cerr << "kestavo-update-service: " << e.what() << "\n\n" << kUsage;
         return kExitUsage;

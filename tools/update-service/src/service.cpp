@@ -6,6 +6,7 @@
 
 #include <httplib.h>
 
+#include <atomic>
 #include <iostream>
 #include <memory>
 #include <vector>
@@ -34,6 +35,7 @@ thread_local PendingLine t_line;
 
 struct PackageStream {
     int fd = -1;
+    unsigned long long cutAt = 0;  // 0: send the whole file
     std::vector<char> buffer;
     ~PackageStream()
     {
@@ -49,6 +51,11 @@ bool sendPiece(PackageStream& stream, size_t size, RequestLog& log, size_t offse
     if (stream.buffer.empty())
         stream.buffer.resize(kChunkSize);
     size_t want = std::min(length, stream.buffer.size());
+    if (stream.cutAt) {
+        if (offset >= stream.cutAt)
+            return false;
+        want = static_cast<size_t>(std::min<unsigned long long>(want, stream.cutAt - offset));
+    }
     ssize_t got = ::pread(stream.fd, stream.buffer.data(), want, static_cast<off_t>(offset));
     // A file that shrank mid-transfer: break the connection rather than send fewer
     // bytes than Content-Length announced.
@@ -78,8 +85,15 @@ void answerText(httplib::Response& res, int status, const std::string& text)
     res.set_content(text, "text/plain");
 }
 
-void handleGetContents(const ServiceSettings& settings, const httplib::Request& req, httplib::Response& res)
+void handleGetContents(const ServiceSettings& settings, std::atomic<unsigned>& failuresLeft,
+                       const httplib::Request& req, httplib::Response& res)
 {
+    for (unsigned left = failuresLeft.load(); left > 0;) {
+        if (failuresLeft.compare_exchange_weak(left, left - 1)) {
+            answerText(res, 503, "failing on request\n");
+            return;
+        }
+    }
     try {
         auto items = loadCatalogue((settings.dataDir / "catalogue.tsv").string());
         auto item = findLatestItem(items, req.get_param_value("platformID"));
@@ -122,6 +136,7 @@ void handlePackage(const ServiceSettings& settings, RequestLog& log, const httpl
         return;
 
     auto stream = std::make_shared<PackageStream>();
+    stream->cutAt = settings.cutPackagesAt;
     stream->fd = ::open(file->c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
     struct stat st {};
     if (stream->fd < 0 || ::fstat(stream->fd, &st) != 0 || !S_ISREG(st.st_mode))
@@ -182,9 +197,10 @@ bool itemNoFromTarget(std::string_view target, std::string& itemNo)
 
 void installService(httplib::Server& server, const ServiceSettings& settings, CountStore& counts, RequestLog& log)
 {
+    auto failuresLeft = std::make_shared<std::atomic<unsigned>>(settings.failLatest);
     server.Get("/KestavoWebServiceProc.asmx/GetContents",
-               [settings](const httplib::Request& req, httplib::Response& res) {
-                   handleGetContents(settings, req, res);
+               [settings, failuresLeft](const httplib::Request& req, httplib::Response& res) {
+                   handleGetContents(settings, *failuresLeft, req, res);
                });
     server.Get("/KestavoWebServiceProc.asmx/SetKestavoCounts",
                [&counts](const httplib::Request& req, httplib::Response& res) { handleSetCounts(counts, req, res); });

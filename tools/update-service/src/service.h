@@ -36,6 +36,11 @@ bool itemNoFromTarget(std::string_view target, std::string& itemNo);
 
 struct ServiceSettings {
     std::filesystem::path dataDir;
+    // Misbehaviour for tests: the first `failLatest` latest-item requests get 503, and
+    // a nonzero `cutPackagesAt` breaks every package transfer after that many bytes
+    // while its full length is still announced.
+    unsigned failLatest = 0;
+    unsigned long long cutPackagesAt = 0;
 };
 
 // Registers the handlers and the request log on `server`.

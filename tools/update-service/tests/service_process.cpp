@@ -86,13 +86,15 @@ void TempDataDir::writeFile(const fs::path& relative, const std::string& content
     fs::rename(temp, target);
 }
 
-ServiceProcess::ServiceProcess(const fs::path& dataDir)
+ServiceProcess::ServiceProcess(const fs::path& dataDir, const std::vector<std::string>& extraArgs)
 {
     int out[2];
     if (::pipe2(out, O_CLOEXEC) != 0)
         throw std::runtime_error("pipe failed");
     // The child inherits the test's stderr so its messages show in the test output.
-    m_pid = spawn({"--listen", "127.0.0.1:0", "--data", dataDir.string()}, out[1], -1);
+    std::vector<std::string> args{"--listen", "127.0.0.1:0", "--data", dataDir.string()};
+    args.insert(args.end(), extraArgs.begin(), extraArgs.end());
+    m_pid = spawn(args, out[1], -1);
     ::close(out[1]);
     m_reader = std::thread(&ServiceProcess::readOutput, this, out[0]);
 

@@ -41,7 +41,7 @@ class ServiceProcess {
 public:
     // Starts `kestavo-update-service --listen 127.0.0.1:0 --data DIR` and waits for its
     // "listening" line.
-    explicit ServiceProcess(const fs::path& dataDir);
+    explicit ServiceProcess(const fs::path& dataDir, const std::vector<std::string>& extraArgs = {});
     ~ServiceProcess();
     ServiceProcess(const ServiceProcess&) = delete;
     ServiceProcess& operator=(const ServiceProcess&) = delete;

@@ -243,3 +243,51 @@ TEST(Lifecycle, StopsCleanlyOnSigterm)
 }
 
 }  // namespace
+
+namespace {
+
+// The misbehaviour the end-to-end tests ask for: failing latest-item answers, cut packages.
+TEST(Misbehaviour, FailLatestAnswers503ThenServes)
+{
+    TempDataDir data;
+    data.writeCatalogue("*\t1\t01AA\tP.exe\n");
+    ServiceProcess svc(data.path(), {"--fail-latest", "2"});
+    std::vector<int> statuses;
+    for (int i = 0; i < 3; ++i)
+        statuses.push_back(getContents(svc, "BC").status);
+    EXPECT_EQ(statuses, (std::vector<int>{503, 503, 200}));
+}
+
+TEST(Misbehaviour, CutPackagesAnnounceTheFullLengthAndStop)
+{
+    TempDataDir data;
+    data.writeCatalogue("*\t1\t01AA\tP.exe\n");
+    data.writeFile("upload/KestavoItem/P.exe", std::string(3 << 20, 'p'));
+    ServiceProcess svc(data.path(), {"--cut-packages", "1500000"});
+    httplib::Client raw("127.0.0.1", svc.port());
+    std::string received;
+    std::string length;
+    auto res = raw.Get("/upload/KestavoItem/P.exe",
+                       [&](const httplib::Response& r) {
+                           length = r.get_header_value("Content-Length");
+                           return true;
+                       },
+                       [&](const char* data, size_t size) {
+                           received.append(data, size);
+                           return true;
+                       });
+    EXPECT_EQ(length, std::to_string(3 << 20));
+    EXPECT_EQ(received.size(), 1500000u);
+    EXPECT_FALSE(res);  // the transfer ended short of its length
+}
+
+TEST(Misbehaviour, BadNumbersAreUsageErrors)
+{
+    TempDataDir data;
+    for (const char* bad : {"", "-1", "x", "12x"}) {
+        auto result = testsupport::runService({"--listen", "127.0.0.1:0", "--data", data.path().string(), "--fail-latest", bad});
+        EXPECT_EQ(result.exitCode, 2) << bad;
+    }
+}
+
+}  // namespace
