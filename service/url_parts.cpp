@@ -8,7 +8,7 @@ std::optional<UrlParts> SplitUrl(const std::wstring& url) {
   const std::wstring scheme = L"http://";
   if (url.size() < scheme.size()) return std::nullopt;
   for (size_t i = 0; i < scheme.size(); ++i)
-    if (std::towlower(url[i]) != scheme[i]) return std::nullopt;
+    if (static_cast<wchar_t>(std::towlower(url[i])) != scheme[i]) return std::nullopt;
 
   const size_t slash = url.find(L'/', scheme.size());
   std::wstring authority = url.substr(scheme.size(), slash == std::wstring::npos ? std::wstring::npos : slash - scheme.size());
