@@ -95,6 +95,42 @@ class SelectScope {
   HGDIOBJ previous_;
 };
 
+// A memory DC compatible with a reference DC, holding a compatible bitmap of its own; the
+// bitmap is selected out again before both are deleted.
+class BitmapDc {
+ public:
+  BitmapDc() = default;
+  BitmapDc(const BitmapDc&) = delete;
+  BitmapDc& operator=(const BitmapDc&) = delete;
+  ~BitmapDc() { reset(); }
+
+  // Replaces what it held; false (and empty) when the DC or the bitmap cannot be made.
+  bool create(HDC reference, int width, int height) {
+    reset();
+    dc_.reset(CreateCompatibleDC(reference));
+    bitmap_.reset(CreateCompatibleBitmap(reference, width, height));
+    if (!dc_ || !bitmap_) {
+      reset();
+      return false;
+    }
+    previous_ = SelectObject(dc_.get(), bitmap_.get());
+    return true;
+  }
+  void reset() {
+    if (dc_ && previous_) SelectObject(dc_.get(), previous_);
+    previous_ = nullptr;
+    dc_.reset();
+    bitmap_.reset();
+  }
+  HDC get() const { return dc_.get(); }
+  explicit operator bool() const { return static_cast<bool>(dc_); }
+
+ private:
+  UniqueDc dc_;
+  UniqueBitmap bitmap_;
+  HGDIOBJ previous_ = nullptr;
+};
+
 // A COM interface pointer that releases what it holds.
 template <typename Interface>
 class ComPtr {

@@ -14,6 +14,7 @@ bool SubclassedControl::SubclassDlgItem(int id, HWND parent) {
   if (!hwnd || !SetWindowSubclass(hwnd, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) return false;
   SetPropW(hwnd, kObjectProperty, this);
   hwnd_ = hwnd;
+  OnAttached();
   return true;
 }
 

@@ -23,6 +23,8 @@ class SubclassedControl : public Window {
   virtual bool OnReflected(UINT /*msg*/, WPARAM /*wp*/, LPARAM /*lp*/, LRESULT& /*result*/) { return false; }
 
  protected:
+  // Runs right after SubclassDlgItem has attached the control (to adjust its styles).
+  virtual void OnAttached() {}
   // The control's own messages; return true when handled (then `result` is the answer).
   virtual bool OnMessage(UINT /*msg*/, WPARAM /*wp*/, LPARAM /*lp*/, LRESULT& /*result*/) { return false; }
   // The control's original behaviour for a message.
