@@ -30,7 +30,7 @@ Readings ReadRaw() {
 }
 
 TEST(Wmi, ConnectsOnceAndKeepsTheConnection) {
-  const std::wstring version = GetBiosVersion();
+  GetBiosVersion();
   ASSERT_TRUE(g_bWmiConnected);
   ASSERT_NE(g_pServices, nullptr) << "no WMI namespace on this system";
   IWbemServices* first = g_pServices;
