@@ -10,7 +10,13 @@ int ProgressPercent(ULONG progress, ULONG progressMax) {
 
 CCallBack::CCallBack() : m_pMainWnd(fw::Application::MainWindow()) {}
 
-STDMETHODIMP CCallBack::QueryInterface(REFIID, void**) { return E_NOTIMPL; }
+STDMETHODIMP CCallBack::QueryInterface(REFIID riid, void** ppvObject) {
+  if (ppvObject && IsEqualIID(riid, IID_IHttpNegotiate)) {
+    *ppvObject = static_cast<IHttpNegotiate*>(&m_responseWatch);
+    return S_OK;
+  }
+  return E_NOTIMPL;
+}
 
 STDMETHODIMP CCallBack::OnProgress(ULONG ulProgress, ULONG ulProgressMax, ULONG, LPCWSTR) {
   m_ulAnnouncedSize = ulProgressMax;

@@ -3,11 +3,13 @@
 #include <windows.h>
 #include <shellapi.h>
 #include <urlmon.h>
+#include <wininet.h>
 
 #include "download/ccallback.h"
 
 bool DownloadPackage(const std::wstring& url, const std::wstring& file, CCallBack& callback) {
   if (URLDownloadToFileW(nullptr, url.c_str(), file.c_str(), 0, &callback) != S_OK) return false;
+  if (callback.m_dwResponseCode != 0 && callback.m_dwResponseCode != HTTP_STATUS_OK) return false;
   if (callback.m_ulAnnouncedSize == 0) return true;
   WIN32_FILE_ATTRIBUTE_DATA attributes{};
   if (!GetFileAttributesExW(file.c_str(), GetFileExInfoStandard, &attributes)) return false;

@@ -39,6 +39,13 @@ TEST(CCallBackSlots, AnswerAsTheDownloadExpects) {
   void* out = reinterpret_cast<void*>(0xdeadbeef);
   EXPECT_EQ(callback.QueryInterface(IID_IUnknown, &out), E_NOTIMPL);
   EXPECT_EQ(out, reinterpret_cast<void*>(0xdeadbeef));
+  EXPECT_EQ(callback.QueryInterface(IID_IBindStatusCallback, &out), E_NOTIMPL);
+  EXPECT_EQ(out, reinterpret_cast<void*>(0xdeadbeef));
+  // The one interface it hands out: the answer's HTTP status.
+  IHttpNegotiate* negotiate = nullptr;
+  ASSERT_EQ(callback.QueryInterface(IID_IHttpNegotiate, reinterpret_cast<void**>(&negotiate)), S_OK);
+  EXPECT_EQ(negotiate->OnResponse(404, L"", nullptr, nullptr), S_OK);
+  EXPECT_EQ(callback.m_dwResponseCode, 404u);
   EXPECT_EQ(callback.AddRef(), 0u);
   EXPECT_EQ(callback.Release(), 0u);
   LONG priority = 0;
