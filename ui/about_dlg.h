@@ -6,5 +6,6 @@
 
 class CAboutDlg : public fw::ModalDialog {
  public:
-  CAboutDlg() : fw::ModalDialog(IDD_ABOUTBOX) {}
+  explicit CAboutDlg(HWND parent = nullptr) : fw::ModalDialog(IDD_ABOUTBOX, parent) {}
+  ~CAboutDlg() override = default;
 };
