@@ -58,3 +58,21 @@ check() {  # check DESCRIPTION ACTUAL EXPECTED
 }
 
 finish() { [ "$failures" -eq 0 ]; }
+
+# Screenshots: snapshot FILE takes the whole screen; pixel FILE X Y prints "R G B" of one pixel.
+snapshot() { import -window root "$1"; }
+pixel() {
+  convert "$1" -crop "1x1+$2+$3" +repage -depth 8 \
+    -format '%[fx:int(255*r+.5)] %[fx:int(255*g+.5)] %[fx:int(255*b+.5)]' info:
+}
+
+check_near() {  # check_near DESCRIPTION "R G B" "R G B" TOLERANCE
+  local a b i ok=1
+  read -r -a a <<<"$2"
+  read -r -a b <<<"$3"
+  for i in 0 1 2; do
+    local d=$(( ${a[$i]:-999} - ${b[$i]:-0} ))
+    [ "${d#-}" -le "$4" ] || ok=0
+  done
+  if [ $ok = 1 ]; then check "$1" "$3" "$3"; else check "$1" "$2" "$3"; fi
+}

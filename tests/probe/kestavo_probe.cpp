@@ -1,14 +1,20 @@
 // Looks at a running dialog from outside, for the end-to-end tests: finds the top-level
 // window by its title and prints what a user would see of it and of its controls (UTF-8).
 //
-//   kestavo_probe wait    TITLE [ms]   wait until the window exists (exit 1 on time-out)
+//   kestavo_probe wait    TITLE [ms]   wait until the window exists and shows, its set-up done
+//                                      (a dialog shows once WM_INITDIALOG returns; exit 1 on time-out)
 //   kestavo_probe gone    TITLE [ms]   wait until no such window exists
 //   kestavo_probe window  TITLE        x y width height visible enabled iconic (screen)
 //   kestavo_probe region  TITLE        left top right bottom of the window region, or "none"
 //   kestavo_probe control TITLE ID     visible enabled x y width height (dialog client)
 //   kestavo_probe text    TITLE ID     the control's text, exactly
 //   kestavo_probe center  TITLE ID     x y of the control's centre on the screen
+//   kestavo_probe restore TITLE        restore the (minimised) window
+//
+// Output is written as it stands: a text's "\n" stays one line feed.
 #include <windows.h>
+#include <fcntl.h>
+#include <io.h>
 
 #include <cstdio>
 #include <cwchar>
@@ -44,7 +50,8 @@ HWND FindByTitle(const wchar_t* title) {
 
 bool WaitFor(const wchar_t* title, DWORD ms, bool present) {
   for (DWORD waited = 0;; waited += 50) {
-    if ((FindByTitle(title) != nullptr) == present) return true;
+    HWND found = FindByTitle(title);
+    if (present ? found && IsWindowVisible(found) : !found) return true;
     if (waited >= ms) return false;
     Sleep(50);
   }
@@ -54,6 +61,7 @@ bool WaitFor(const wchar_t* title, DWORD ms, bool present) {
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 3) return 2;
+  _setmode(_fileno(stdout), _O_BINARY);
   const std::wstring command = argv[1];
   const wchar_t* title = argv[2];
   const DWORD ms = argc > 3 ? wcstoul(argv[3], nullptr, 10) : 10000;
@@ -72,6 +80,10 @@ int wmain(int argc, wchar_t** argv) {
     swprintf(line, 256, L"%ld %ld %ld %ld %d %d %d\n", r.left, r.top, r.right - r.left, r.bottom - r.top,
              IsWindowVisible(dialog) ? 1 : 0, IsWindowEnabled(dialog) ? 1 : 0, IsIconic(dialog) ? 1 : 0);
     Print(line);
+    return 0;
+  }
+  if (command == L"restore") {
+    ShowWindow(dialog, SW_RESTORE);
     return 0;
   }
   if (command == L"region") {
