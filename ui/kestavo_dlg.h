@@ -20,6 +20,12 @@ class CKestavoDlg : public fw::ModalDialog {
   // Fills the ten UI texts from the catalogue entry of m_strLangCode.
   void LoadTextSet();
 
+  // The latest-item query for m_strPlatformId: 1 when the reply is stored as the content file.
+  int QueryContents();
+  // Reads the content file into m_strItemId, m_strLatestVersion and m_strFilePathName: 1 when
+  // all three are there and the file name is a plain one.
+  int ReadContentFile();
+
   // Background painting: composes the whole client area off screen; always TRUE.
   BOOL OnEraseBkgnd(HDC pDC);
   void DrawSkin(HDC pDC);

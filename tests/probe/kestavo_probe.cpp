@@ -10,9 +10,15 @@
 //   kestavo_probe text    TITLE ID     the control's text, exactly
 //   kestavo_probe center  TITLE ID     x y of the control's centre on the screen
 //   kestavo_probe restore TITLE        restore the (minimised) window
+//   kestavo_probe pos     TITLE ID     a progress bar's position
+//   kestavo_probe waittext TITLE ID TEXT [ms]   poll until the control shows TEXT; prints the
+//                                      wall-clock times (Unix ms) the window appeared and the text did
+//   kestavo_probe waitpos TITLE ID POS [ms]     poll until the progress bar is at POS; prints the
+//                                      wall-clock times (Unix ms) polling began and the position was seen
 //
 // Output is written as it stands: a text's "\n" stays one line feed.
 #include <windows.h>
+#include <commctrl.h>
 #include <fcntl.h>
 #include <io.h>
 
@@ -57,6 +63,40 @@ bool WaitFor(const wchar_t* title, DWORD ms, bool present) {
   }
 }
 
+long long UnixMs() {
+  FILETIME now;
+  GetSystemTimeAsFileTime(&now);
+  const long long ticks = (static_cast<long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+  return (ticks - 116444736000000000LL) / 10000;
+}
+
+std::wstring ControlText(HWND control) {
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+// Polls closely (the benchmarks time with it) until `done` holds for the control `id` of the
+// window titled `title`; prints the two times and returns 0, or 1 on time-out.
+template <typename Done>
+int PollControl(const wchar_t* title, int id, DWORD ms, bool fromWindow, Done done) {
+  const long long start = UnixMs();
+  long long appeared = fromWindow ? 0 : start;
+  for (;;) {
+    HWND dialog = FindByTitle(title);
+    if (dialog && IsWindowVisible(dialog) && !appeared) appeared = UnixMs();
+    HWND control = dialog ? GetDlgItem(dialog, id) : nullptr;
+    if (control && done(control)) break;
+    if (UnixMs() - start > ms) return 1;
+    Sleep(2);
+  }
+  const long long seen = UnixMs();
+  wchar_t line[64];
+  swprintf(line, 64, L"%lld %lld\n", appeared, seen);
+  Print(line);
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -67,6 +107,15 @@ int wmain(int argc, wchar_t** argv) {
   const DWORD ms = argc > 3 ? wcstoul(argv[3], nullptr, 10) : 10000;
   if (command == L"wait") return WaitFor(title, ms, true) ? 0 : 1;
   if (command == L"gone") return WaitFor(title, ms, false) ? 0 : 1;
+  if ((command == L"waittext" || command == L"waitpos") && argc >= 5) {
+    const int id = _wtoi(argv[3]);
+    const std::wstring wanted = argv[4];
+    const DWORD limit = argc > 5 ? wcstoul(argv[5], nullptr, 10) : 60000;
+    if (command == L"waittext")
+      return PollControl(title, id, limit, true, [&](HWND c) { return ControlText(c) == wanted; });
+    const LRESULT pos = _wtoi(argv[4]);
+    return PollControl(title, id, limit, false, [&](HWND c) { return SendMessageW(c, PBM_GETPOS, 0, 0) == pos; });
+  }
 
   HWND dialog = FindByTitle(title);
   if (!dialog) {
@@ -121,9 +170,12 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   if (command == L"text") {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    Print(text);
+    Print(ControlText(control));
+    return 0;
+  }
+  if (command == L"pos") {
+    swprintf(line, 256, L"%ld\n", static_cast<long>(SendMessageW(control, PBM_GETPOS, 0, 0)));
+    Print(line);
     return 0;
   }
   return 2;
