@@ -55,6 +55,17 @@ wait_text() {
   done
 }
 
+# expect_text DESCRIPTION ID TEXT [SECONDS]: control ID comes to show TEXT within SECONDS (30).
+expect_text() {
+  if wait_text "$2" "$3" "${4:-30}"; then check "$1" "$3" "$3"; else check "$1" "$(probe text "$TITLE" "$2")" "$3"; fi
+}
+
+# Closes the window with its Close button; the process must end.
+close_kestavo() {
+  click_control 1007
+  wait_exit 20 || { check "the window closes" running ended; kill "$KESTAVO_PID" 2>/dev/null || true; KESTAVO_PID=""; }
+}
+
 # The platform identifier the program's own rules make of what this system reports.
 expected_platform() { wine "$BUILD_WIN/tests/kestavo_identity.exe" 2>/dev/null | sed -n 2p; }
 expected_bios_version() { wine "$BUILD_WIN/tests/kestavo_identity.exe" 2>/dev/null | sed -n 1p; }

@@ -22,11 +22,6 @@ wait_for_file() {
   done
 }
 
-close_kestavo() {
-  click_control 1007
-  wait_exit 20 || { check "the window closes" running ended; kill "$KESTAVO_PID" 2>/dev/null || true; KESTAVO_PID=""; }
-}
-
 # Success.
 ready_with $'*\t1234\t05QX\tITEM05QX.exe'
 add_package ITEM05QX.exe 3000000
@@ -48,7 +43,7 @@ stop_service
 rm -f "$WORK/app/"*.ran
 ready_with $'*\t55\t06AB\tMISSING.exe'
 click_control 1003
-if wait_text 1005 "$CANNOT_DOWNLOAD$TRY_AGAIN" 60; then check "404 shows the two-line failure text" ok ok; else check "404 shows the two-line failure text" "$(probe text "$TITLE" 1005)" "$CANNOT_DOWNLOAD$TRY_AGAIN"; fi
+expect_text "404 shows the two-line failure text" 1005 "$CANNOT_DOWNLOAD$TRY_AGAIN" 60
 check "404: the bar at 100" "$(probe pos "$TITLE" 1011)" 100
 click_control 1003
 sleep 3
@@ -62,7 +57,7 @@ stop_service
 ready_with $'*\t66\t07CD\tCUT.exe' -- --cut-packages 1000000
 add_package CUT.exe 3000000
 click_control 1003
-if wait_text 1005 "$CANNOT_DOWNLOAD$TRY_AGAIN" 60; then check "a cut package shows the failure text" ok ok; else check "a cut package shows the failure text" "$(probe text "$TITLE" 1005)" "$CANNOT_DOWNLOAD$TRY_AGAIN"; fi
+expect_text "a cut package shows the failure text" 1005 "$CANNOT_DOWNLOAD$TRY_AGAIN" 60
 sleep 2
 check "cut: nothing counted" "$(count_requests "$counts_path")" 0
 check "cut: nothing started" "$(ls "$WORK/app/" | grep -c '\.ran$')" 0

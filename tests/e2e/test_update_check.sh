@@ -9,15 +9,10 @@ installed=$(expected_bios_version)
 start_text="$CURRENT_LABEL $installed"$'\n'"$LATEST_LABEL - "
 contents_path="/KestavoWebServiceProc.asmx/GetContents"
 
-close_kestavo() {
-  click_control 1007
-  wait_exit 20 || { check "the window closes" running ended; kill "$KESTAVO_PID" 2>/dev/null || true; KESTAVO_PID=""; }
-}
-
 # Ready: one query for this machine's platform, both versions, the guide, both buttons enabled.
 start_service $'*\t1234\t05QX\tITEM05QX.exe'
 start_kestavo 0409
-if wait_text 1005 "$GUIDE" 30; then check "Ready shows the guide" ready ready; else check "Ready shows the guide" "$(probe text "$TITLE" 1005)" "$GUIDE"; fi
+expect_text "Ready shows the guide" 1005 "$GUIDE"
 check "Ready shows both versions" "$(probe text "$TITLE" 1004)" "$CURRENT_LABEL $installed"$'\n'"$LATEST_LABEL 05QX"
 check "Update is enabled" "$(probe control "$TITLE" 1003 | cut -d' ' -f1-2)" "1 1"
 check "Download is enabled" "$(probe control "$TITLE" 1006 | cut -d' ' -f1-2)" "1 1"
@@ -32,7 +27,7 @@ stop_service
 rm -f "$WORK/app/KestavoContent.xml"
 start_service $'OTHER\t1\t01AA\tX.exe'
 start_kestavo 0409
-if wait_text 1005 "$CANNOT_DOWNLOAD" 30; then check "No item shows the cannot-download text" ok ok; else check "No item shows the cannot-download text" "$(probe text "$TITLE" 1005)" "$CANNOT_DOWNLOAD"; fi
+expect_text "No item shows the cannot-download text" 1005 "$CANNOT_DOWNLOAD"
 check "No item keeps the start text" "$(probe text "$TITLE" 1004)" "$start_text"
 check "Update stays disabled" "$(probe control "$TITLE" 1003 | cut -d' ' -f2)" 0
 sleep 2
@@ -43,7 +38,7 @@ stop_service
 # Unreachable: two failed queries, then no third however long the window stays open.
 start_service $'*\t1\t01AA\tX.exe' -- --fail-latest 1000
 start_kestavo 0409
-if wait_text 1005 "$CANNOT_CONNECT" 30; then check "Unreachable shows the cannot-connect text" ok ok; else check "Unreachable shows the cannot-connect text" "$(probe text "$TITLE" 1005)" "$CANNOT_CONNECT"; fi
+expect_text "Unreachable shows the cannot-connect text" 1005 "$CANNOT_CONNECT"
 sleep 5
 check "exactly two queries" "$(count_requests "$contents_path")" 2
 check "Download stays disabled" "$(probe control "$TITLE" 1006 | cut -d' ' -f2)" 0
@@ -53,7 +48,7 @@ stop_service
 # A failure, then a success on the retry: Ready.
 start_service $'*\t77\t09ZZ\tP.exe' -- --fail-latest 1
 start_kestavo 0409
-if wait_text 1005 "$GUIDE" 30; then check "failure then success ends Ready" ok ok; else check "failure then success ends Ready" "$(probe text "$TITLE" 1005)" "$GUIDE"; fi
+expect_text "failure then success ends Ready" 1005 "$GUIDE"
 check "two queries" "$(log_requests "$contents_path" | cut -d' ' -f2 | tr '\n' ' ')" "503 200 "
 close_kestavo
 finish
