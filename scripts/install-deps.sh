@@ -9,7 +9,7 @@ packages=(
   # running the program and its tests
   wine wine64 xvfb xauth x11-utils x11-apps xdotool imagemagick
   # fonts for every text set (Korean, Chinese, Thai, Greek, Cyrillic)
-  fonts-noto-cjk fonts-noto-core fonts-dejavu-core fontconfig
+  fonts-noto-cjk fonts-noto-core fonts-dejavu-core fonts-tlwg-loma-ttf fontconfig
   # the stand-in update service
   libcpp-httplib-dev libsqlite3-dev sqlite3
   # artwork, test servers, benchmarks
