@@ -35,23 +35,26 @@ void Print(const std::wstring& text) {
   fwrite(bytes.data(), 1, bytes.size(), stdout);
 }
 
+// The shown window with this title, else any with it: a window still closing (hidden, its
+// controls gone) may linger beside the next instance's.
 HWND FindByTitle(const wchar_t* title) {
   struct Search {
     const wchar_t* title;
-    HWND found;
-  } search{title, nullptr};
+    HWND shown;
+    HWND any;
+  } search{title, nullptr, nullptr};
   EnumWindows(
       [](HWND hwnd, LPARAM lp) -> BOOL {
         auto* s = reinterpret_cast<Search*>(lp);
         wchar_t text[512];
-        if (GetWindowTextW(hwnd, text, 512) && wcscmp(text, s->title) == 0) {
-          s->found = hwnd;
-          return FALSE;
-        }
-        return TRUE;
+        if (!GetWindowTextW(hwnd, text, 512) || wcscmp(text, s->title) != 0) return TRUE;
+        if (!s->any) s->any = hwnd;
+        if (!IsWindowVisible(hwnd)) return TRUE;
+        s->shown = hwnd;
+        return FALSE;
       },
       reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return search.shown ? search.shown : search.any;
 }
 
 bool WaitFor(const wchar_t* title, DWORD ms, bool present) {
