@@ -9,6 +9,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/install-deps.sh"
 bash "$root/scripts/build.sh" >/dev/null
 
+# The Thai text set needs a UI face that itself holds Thai.
+if [ "${1:-}" = 041E ]; then export KESTAVO_THAI_FONTS=1; fi
 source "$root/scripts/wine-env.sh"
 had_display=0
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then had_display=1; fi

@@ -2,11 +2,17 @@
 # kestavo_wine_prefix (which also makes sure there is a display).
 #   KESTAVO_BUILD   build folder (default: <repo>/build); the prefix lives in $KESTAVO_BUILD/wineprefix
 #   KESTAVO_FRESH_PREFIX=1   start from a new prefix (the test command does)
+#   KESTAVO_THAI_FONTS=1     a prefix of its own ($KESTAVO_BUILD/wineprefix-thai) whose UI face holds
+#                            Thai: Wine shapes Thai with the selected font alone, without linked fonts
 
 KESTAVO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export KESTAVO_ROOT
 export KESTAVO_BUILD=${KESTAVO_BUILD:-$KESTAVO_ROOT/build}
-export WINEPREFIX=${WINEPREFIX:-$KESTAVO_BUILD/wineprefix}
+if [ "${KESTAVO_THAI_FONTS:-0}" = 1 ]; then
+  export WINEPREFIX=${WINEPREFIX:-$KESTAVO_BUILD/wineprefix-thai}
+else
+  export WINEPREFIX=${WINEPREFIX:-$KESTAVO_BUILD/wineprefix}
+fi
 export WINEARCH=win64
 export WINEDEBUG=${WINEDEBUG:--all}
 # No Gecko or Mono installer dialogs on first boot.
@@ -29,6 +35,9 @@ kestavo_wine_prefix() {
     wineboot -i </dev/null >/dev/null 2>&1
     wineserver -w </dev/null >/dev/null 2>&1
     wine regedit /S "$(winepath -w "$KESTAVO_ROOT/scripts/wine-fonts.reg" 2>/dev/null)" </dev/null >/dev/null 2>&1
+    if [ "${KESTAVO_THAI_FONTS:-0}" = 1 ]; then
+      wine regedit /S "$(winepath -w "$KESTAVO_ROOT/scripts/wine-fonts-thai.reg" 2>/dev/null)" </dev/null >/dev/null 2>&1
+    fi
     wineserver -w </dev/null >/dev/null 2>&1
     touch "$WINEPREFIX/.kestavo-ready"
   fi

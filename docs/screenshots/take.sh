@@ -1,20 +1,18 @@
 #!/usr/bin/env bash
 # Takes the window's screenshots into this folder, in its start state: English, Korean, Russian
-# and Greek in the project's Wine prefix; Thai in a prefix of its own whose UI face holds Thai
-# (wine-fonts-thai.reg: Wine shapes Thai with the selected font alone, without linked fonts).
+# and Greek in the project's Wine prefix; Thai in the prefix of its own whose UI face holds Thai
+# (KESTAVO_THAI_FONTS in scripts/wine-env.sh).
 #   usage: docs/screenshots/take.sh      after a build; KESTAVO_BUILD as for the tests
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 build=${KESTAVO_BUILD:-$root/build}
 
-take() {  # take PREFIX EXTRA_REG LANG:CODE...
+take() {  # take THAI_FONTS LANG:CODE...
   (
-    export WINEPREFIX=$1
-    local extra=$2
-    shift 2
+    export KESTAVO_THAI_FONTS=$1
+    shift
     source "$root/tests/e2e/lib.sh" "$build/win/kestavo.exe" "$build/win/tests/kestavo_probe.exe"
-    [ -z "$extra" ] || wine regedit /S "$(winepath -w "$extra")" </dev/null >/dev/null 2>&1
     # A service that takes the connection and never answers keeps the start state on screen.
     python3 -c 'import socket, time
 s = socket.socket(); s.bind(("127.0.0.1", 0)); s.listen(16)
@@ -44,6 +42,6 @@ print(s.getsockname()[1], flush=True); time.sleep(3600)' >"$WORK/port" &
   )
 }
 
-take "$build/wineprefix" "" en:0409 ko:0412 ru:0419 el:0408
-take "$build/wineprefix-thai" "$here/wine-fonts-thai.reg" th:041E
-WINEPREFIX="$build/wineprefix-thai" wineserver -k 2>/dev/null || true
+take 0 en:0409 ko:0412 ru:0419 el:0408
+take 1 th:041E
+KESTAVO_THAI_FONTS=1 bash -c "source '$root/scripts/wine-env.sh'; wineserver -k" 2>/dev/null || true
