@@ -46,7 +46,6 @@ using UniqueBitmap = UniqueHandle<HBITMAP, DeleteObject>;
 using UniqueFont = UniqueHandle<HFONT, DeleteObject>;
 using UniqueRegion = UniqueHandle<HRGN, DeleteObject>;
 using UniqueKey = UniqueHandle<HKEY, RegCloseKey>;
-using UniqueGlobal = UniqueHandle<HGLOBAL, GlobalFree>;
 using UniqueBstr = UniqueHandle<BSTR, SysFreeString>;
 
 // GetDC / ReleaseDC.
